@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and its tests, and runs every test.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/scripts/setup.sh"
+
+need_packages "${build_packages[@]}" libgtest-dev libbenchmark-dev libx11-dev xvfb xdotool imagemagick
+build_game -DBUILD_TESTING=ON
+cd "$root/build"
+ctest --output-on-failure -j "$(nproc)"
