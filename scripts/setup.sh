@@ -15,7 +15,7 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
 }
 
-build_packages=(g++ make cmake pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev)
+build_packages=(g++ make cmake pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libx11-dev)
 
 # build_game [CMAKE-ARGUMENTS...]: configures and builds in build/.
 build_game() {

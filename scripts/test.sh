@@ -4,7 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/setup.sh"
 
-need_packages "${build_packages[@]}" libgtest-dev libbenchmark-dev libx11-dev xvfb xdotool imagemagick
+need_packages "${build_packages[@]}" libgtest-dev libbenchmark-dev xvfb xdotool imagemagick
 build_game -DBUILD_TESTING=ON
 cd "$root/build"
 ctest --output-on-failure -j "$(nproc)"

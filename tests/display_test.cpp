@@ -136,6 +136,7 @@ TEST(InitDisplay, AVideoSystemThatDoesNotStartGivesMinusOneAndOneLine)
     EXPECT_EXIT(
         {
             SDL_Quit();
+            displaySurface = nullptr;  // as at process start
             setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
             DisplayResult result = initDisplay("test", 640, 480);
             const bool asSaid = result.code == displayInitFailed && result.surface == nullptr &&

@@ -36,6 +36,7 @@ int main(int argc, char* argv[])
     if (game->tileImage == nullptr)
         return 1;  // loadImage said which file
 
+    game->play(game->screen, font);
     SDL_Flip(game->screen);
     waitForInput(true, false);
     return 0;

@@ -78,6 +78,16 @@ start_game() {
     game_pid=$!
 }
 
+# start_in DIR OUTPUT COMMAND...: runs COMMAND, such as an installed launcher,
+# from the working directory DIR, as start_game runs the game; its output goes
+# to OUTPUT.out and OUTPUT.err, so that DIR can be any directory, / included.
+start_in() {
+    local dir=$1 output=$2
+    shift 2
+    (cd "$dir" && exec "$@" >"$output.out" 2>"$output.err") &
+    game_pid=$!
+}
+
 # wait_window: prints the game window's id once it exists (empty after 10 s).
 wait_window() {
     local i id
@@ -126,8 +136,15 @@ repeat_until_gone() {
 }
 
 close_window() { "$XCLOSE" "$1"; }
-press() { xdotool key --window "$1" "$2"; }
-click() { xdotool mousemove --window "$1" "${3:-320}" "${4:-240}" click "${2:-1}"; }
+# press ID KEY...: key presses (and releases), 60 ms apart.
+press() {
+    local id=$1
+    shift
+    xdotool key --window "$id" --delay 60 "$@" 2>/dev/null
+}
+# click ID [BUTTON [X Y]]
+click() { xdotool mousemove --window "$1" "${3:-320}" "${4:-240}" click "${2:-1}" 2>/dev/null; }
+move_mouse() { xdotool mousemove --window "$1" "${2:-300}" "${3:-200}" 2>/dev/null; }
 
 # window_size ID: prints WIDTHxHEIGHT.
 window_size() {
@@ -146,7 +163,70 @@ shot() {
     import -window root "$1"
 }
 
-# pixel FILE X Y: prints "R,G,B" of one pixel.
+# pixel FILE X Y: prints the colour of one pixel, as "srgb(R,G,B)".
 pixel() {
-    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+    convert "$1" -format "%[pixel:p{$2,$3}]" info:
+}
+
+# The board as a player sees it on the default pictures: 640 x 480 background,
+# 100 x 100 cells, the cell in row r and column c at (110c + 110, 110r + 30).
+tile_colour=$(pixel "$DATA_DIR/box.png" 6 50)
+empty_colour=$(pixel "$DATA_DIR/alphabox.png" 6 50)
+
+# board FILE: prints the 16 cells row by row, T for a tile, . for an empty cell,
+# ? for anything else (the board not drawn yet, or covered).
+board() {
+    local format="" r c
+    for r in 0 1 2 3; do
+        for c in 0 1 2 3; do
+            format+="%[pixel:p{$((110 * c + 116)),$((110 * r + 80))}] "
+        done
+    done
+    local cell out=""
+    for cell in $(convert "$1" -format "$format" info:); do
+        case $cell in
+        "$tile_colour") out+=T ;;
+        "$empty_colour") out+=. ;;
+        *) out+='?' ;;
+        esac
+    done
+    echo "$out"
+}
+
+# wait_board ID FILE: waits (at most 10 s) until the board is on the screen,
+# moving the mouse over the window to wake the game if it has drawn nothing yet;
+# leaves the screenshot in FILE.
+wait_board() {
+    local i
+    for i in $(seq 40); do
+        shot "$2"
+        case $(board "$2") in *'?'*) ;; *) return 0 ;; esac
+        running || return 1
+        move_mouse "$1" $((200 + i)) 200
+        sleep 0.25
+    done
+    return 1
+}
+
+# rgb FILE X Y: prints "R G B" of one pixel, 0 to 255.
+rgb() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}
+
+# check_near DESCRIPTION "R G B" "R G B": each channel within 3 (SDL's alpha
+# blending and ImageMagick's compositing round differently).
+check_near() {
+    local a=($2) b=($3) i
+    for i in 0 1 2; do
+        if [ -z "${a[i]:-}" ] || [ -z "${b[i]:-}" ] || [ $(((a[i] - b[i]) * (a[i] - b[i]))) -gt 9 ]; then
+            fail "$1: expected about [$2], got [$3]"
+            return
+        fi
+    done
+    pass "$1"
+}
+
+# same_picture A B: true if the two screenshots are identical in the window.
+same_picture() {
+    [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]
 }
