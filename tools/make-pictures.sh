@@ -1,5 +1,5 @@
 #!/bin/bash
-# Regenerates the five Slidix pictures in data/ (back, box, alphabox, win, loose) with ImageMagick 6.
+# Regenerates the five Slidix pictures in data/ (back, box, alphabox, win, loose) and the application icons in packaging/ with ImageMagick 6.
 set -euo pipefail
 
 data="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/data"
@@ -90,3 +90,58 @@ end_picture() {
 end_picture win.png 'rgb(236,200,92)' 'You won!' 'A tile passed 1024'
 
 end_picture loose.png 'rgb(226,120,104)' 'Game over' 'The board is full'
+
+# The application icon: a few cells of the board in the game's own colours,
+# drawn with the same bevels as box.png and alphabox.png.
+packaging="$(dirname "$data")/packaging"
+mkdir -p "$packaging/icons" "$packaging/windows"
+icon_background='rgb(22,28,38)'
+
+# icon_draw W H COLS ROWS CELL GAP MARGIN PATTERN: prints the drawing commands
+# of a COLS x ROWS board of CELL-pixel cells, GAP apart, on its frame, on a
+# dark rounded plate MARGIN pixels inside a W x H canvas.  PATTERN lists the
+# cells row by row, T for a tile and . for an empty slot.
+icon_draw() {
+    local w=$1 h=$2 cols=$3 rows=$4 cell=$5 gap=$6 margin=$7 pattern=$8
+    local board_w=$((cols * cell + (cols - 1) * gap))
+    local board_h=$((rows * cell + (rows - 1) * gap))
+    # The frame shows round the cells as it does round the game's board.
+    local pad=$((gap / 2 + 1))
+    local x0=$(((w - board_w) / 2)) y0=$(((h - board_h) / 2))
+    # Bevel and rounding follow the cell size, so that they still show on the
+    # smallest icon.
+    local bevel=$(((cell + 10) / 16)) round=$((cell / 6))
+    local plate_round=$(((w < h ? w : h) / 6))
+    local r c x y
+    echo "fill '$icon_background' roundrectangle $margin,$margin $((w - 1 - margin)),$((h - 1 - margin)) $plate_round,$plate_round"
+    echo "fill '$frame' roundrectangle $((x0 - pad)),$((y0 - pad)) $((x0 + board_w - 1 + pad)),$((y0 + board_h - 1 + pad)) $((round + pad)),$((round + pad))"
+    for r in $(seq 0 $((rows - 1))); do
+        for c in $(seq 0 $((cols - 1))); do
+            x=$((x0 + c * (cell + gap)))
+            y=$((y0 + r * (cell + gap)))
+            if [ "${pattern:$((r * cols + c)):1}" = T ]; then
+                echo "fill '$tile_dark' roundrectangle $x,$y $((x + cell - 1)),$((y + cell - 1)) $round,$round"
+                echo "fill '$tile_light' roundrectangle $x,$y $((x + cell - 1 - bevel)),$((y + cell - 1 - bevel)) $round,$round"
+                echo "fill '$tile' roundrectangle $((x + bevel)),$((y + bevel)) $((x + cell - 1 - bevel)),$((y + cell - 1 - bevel)) $((round - 1)),$((round - 1))"
+            else
+                echo "fill '$slot_lip' roundrectangle $x,$y $((x + cell - 1)),$((y + cell - 1)) $round,$round"
+                echo "fill '$slot_shadow' roundrectangle $x,$y $((x + cell - 2)),$((y + cell - 2)) $round,$round"
+                echo "fill '$slot' roundrectangle $((x + bevel)),$((y + bevel)) $((x + cell - 2)),$((y + cell - 2)) $((round - 1)),$((round - 1))"
+            fi
+        done
+    done
+}
+
+# The desktop sizes are one 256-pixel drawing, scaled before it is drawn
+# rather than after, so that the small icons keep sharp edges.
+square_icon=$(icon_draw 256 256 3 3 56 10 8 'T.TTT...T')
+for sized in 48:0.1875 128:0.5 256:1; do
+    size=${sized%:*} factor=${sized#*:}
+    convert -size "${size}x$size" xc:none -draw "scale $factor,$factor $square_icon" \
+        -depth 8 "${stable[@]}" "PNG32:$packaging/icons/slidix-$size.png"
+done
+
+# Windows takes its application icon from the executable: one 100 x 70
+# picture, 32 bits a pixel so that its rounded corners stay transparent.
+convert -size 100x70 xc:none -draw "$(icon_draw 100 70 3 2 24 4 0 'T.T.TT')" \
+    -depth 8 -type TrueColorAlpha "${stable[@]}" "ICO:$packaging/windows/slidix.ico"
