@@ -131,6 +131,28 @@ TEST(InitDisplay, OpensTheWindowAndRecordsItsSurface)
     EXPECT_STREQ(title, "test");
 }
 
+TEST(SetVideoMode, RefusesAWindowThatSdlCannotAddress)
+{
+    openTestWindow();
+    const struct {
+        int width, height;
+        const char* message;
+    } cases[] = {
+        {16384, 10, "Unable to set 16384 x10  video: larger than a window can be\n"},
+        {10, 32768, "Unable to set 10 x32768  video: larger than a window can be\n"},
+    };
+    for (const auto& c : cases) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(setVideoMode(c.width, c.height), nullptr);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.message);
+    }
+    SDL_Surface* largest = setVideoMode(largestWindowWidth, 16);
+    ASSERT_NE(largest, nullptr);
+    EXPECT_EQ(largest->w, largestWindowWidth);
+    EXPECT_GE(largest->pitch, largestWindowWidth * 4);
+    displaySurface = setVideoMode(640, 480);
+}
+
 TEST(InitDisplay, AVideoSystemThatDoesNotStartGivesMinusOneAndOneLine)
 {
     EXPECT_EXIT(

@@ -92,6 +92,17 @@ TEST_F(Construction, ReportsEachMissingPictureInTheOrderOfTheLoads)
     EXPECT_EQ(game->emptyImage, nullptr);
 }
 
+TEST_F(Construction, ABackgroundTooLargeForAWindowLeavesNoScreen)
+{
+    writePicture("back.png", 20, 32768);
+    writePicture("box.png", 10, 10);
+    testing::internal::CaptureStderr();
+    build();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Unable to set 20 x32768  video: larger than a window can be\n");
+    EXPECT_EQ(game->screen, nullptr);  // start-up ends the game on this
+}
+
 TEST_F(Construction, LaysOutAFirstBoardOfTwosAndFours)
 {
     writePicture("box.png", 100, 100);

@@ -33,6 +33,13 @@ DisplayResult initDisplay(const char* caption, int width, int height)
 
 SDL_Surface* setVideoMode(int width, int height)
 {
+    // SDL 1.2 keeps a surface's row length in 16 bits and a blit's position in
+    // signed 16 bits: a larger window would get a wrong row length or could not
+    // be drawn on, so it is refused like any mode that cannot be set.
+    if (width > largestWindowWidth || height > largestWindowHeight) {
+        std::fprintf(stderr, "Unable to set %d x%d  video: %s\n", width, height, "larger than a window can be");
+        return nullptr;
+    }
     SDL_Surface* surface = SDL_SetVideoMode(width, height, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
     if (surface == nullptr)
         std::fprintf(stderr, "Unable to set %d x%d  video: %s\n", width, height, SDL_GetError());

@@ -24,7 +24,10 @@ DisplayResult initDisplay(const char* caption, int width, int height);
 
 // Sets the video mode of the window: 32 bits per pixel, hardware, double buffered.
 // On failure writes the video-mode message on standard error and returns null.
+// A mode larger than these sides fails so.
 SDL_Surface* setVideoMode(int width, int height);
+constexpr int largestWindowWidth = 16383;   // 4 bytes a pixel: rows under 64 KiB
+constexpr int largestWindowHeight = 32767;
 
 // Blocks until a mouse button press (if acceptClick) or a key press (if either
 // flag is set). Closing the window ends the process with status 0.

@@ -9,6 +9,7 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -17,6 +18,9 @@ int main(int argc, char* argv[])
 {
     (void)argc;  // the command line is not used
     (void)argv;
+    // A message written to a closed pipe must not kill the game: the write
+    // fails quietly instead, as it does on a closed or full output.
+    std::signal(SIGPIPE, SIG_IGN);
 
     if (initDisplay("Slidix      By Velmorin", 640, 480).surface == nullptr)
         return 2;  // initDisplay said why
