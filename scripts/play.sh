@@ -5,7 +5,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/setup.sh"
 
 need_packages "${build_packages[@]}"
-build_game -DBUILD_TESTING=OFF
+build_game "$root/build" -DBUILD_TESTING=OFF
 # The game reads its pictures and its font from the working directory.
 cd "$root/data"
 exec "$root/build/slidix"

@@ -17,8 +17,10 @@ need_packages() {
 
 build_packages=(g++ make cmake pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libx11-dev)
 
-# build_game [CMAKE-ARGUMENTS...]: configures and builds in build/.
+# build_game DIR [CMAKE-ARGUMENTS...]: configures and builds in DIR.
 build_game() {
-    cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$root/build" -j "$(nproc)"
+    local dir=$1
+    shift
+    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
 }
