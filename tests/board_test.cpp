@@ -1,43 +1,19 @@
 // The board rules without a window: spawn pass, initial fill, end test, score.
 #include "game.h"
 
+#include "support/boards.h"
 #include "support/scripted_rand.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Grid = std::int32_t[boardSize][boardSize];
+const Cells emptyBoard = {};
 
-struct Board {
-    std::int32_t cells[boardSize][boardSize];
-};
-
-Game gameWith(const Board& board)
-{
-    Game game(nullptr, nullptr);
-    std::memcpy(game.grid, board.cells, sizeof game.grid);
-    return game;
-}
-
-std::string show(const Grid& grid)
-{
-    std::string text;
-    for (const auto& row : grid) {
-        for (std::int32_t cell : row)
-            text += std::to_string(cell) + ' ';
-        text += '/';
-    }
-    return text;
-}
-
-const Board emptyBoard = {};
-
-const Board fullBoard = {{{2, 4, 2, 4}, {4, 2, 4, 2}, {2, 4, 2, 4}, {4, 2, 4, 2}}};
+const Cells fullBoard = {{{2, 4, 2, 4}, {4, 2, 4, 2}, {2, 4, 2, 4}, {4, 2, 4, 2}}};
 
 // Draws of 1 never place a tile: 1 % 9 != 0.
 std::vector<int> ones(int count)
@@ -55,9 +31,9 @@ std::vector<int> concat(std::vector<std::vector<int>> parts)
 
 struct SpawnCase {
     const char* name;
-    Board before;
+    Cells before;
     std::vector<int> draws;
-    Board after;
+    Cells after;
     int placed;
     long drawsUsed;
 };
@@ -75,7 +51,7 @@ TEST_P(SpawnPass, DrawsForEveryCellInRowMajorOrder)
 
     EXPECT_EQ(game.spawnTiles(), c.placed);
     EXPECT_EQ(drawCount(), c.drawsUsed);
-    EXPECT_EQ(show(game.grid), show(c.after.cells));
+    EXPECT_EQ(show(game), show(c.after));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,7 +90,7 @@ TEST(InitialFill, RepeatsEmptyPassesUntilOnePlacesATile)
     game.fillInitialBoard();
 
     EXPECT_EQ(drawCount(), 34);
-    EXPECT_EQ(show(game.grid), show(Board{{{0, 0, 0, 0}, {0, 4, 0, 0}, {0, 2, 0, 0}, {0, 0, 0, 0}}}.cells));
+    EXPECT_EQ(show(game), show(Cells{{{0, 0, 0, 0}, {0, 4, 0, 0}, {0, 2, 0, 0}, {0, 0, 0, 0}}}));
 }
 
 TEST(InitialFill, AFirstPassThatPlacesEverywhereIsTheOnlyOne)
@@ -143,7 +119,7 @@ TEST(InitialFill, LeavesOnlyTwosAndFoursAndAtLeastOneTile)
         int tiles = 0;
         for (const auto& row : game.grid) {
             for (std::int32_t cell : row) {
-                ASSERT_TRUE(cell == 0 || cell == 2 || cell == 4) << "seed " << seed << ": " << show(game.grid);
+                ASSERT_TRUE(cell == 0 || cell == 2 || cell == 4) << "seed " << seed << ": " << show(game);
                 tiles += cell != 0;
             }
         }
@@ -153,7 +129,7 @@ TEST(InitialFill, LeavesOnlyTwosAndFoursAndAtLeastOneTile)
 
 struct StatusCase {
     const char* name;
-    Board board;
+    Cells board;
     TurnStatus status;
 };
 

@@ -1,33 +1,18 @@
 // The slides and the turn that each arrow key plays, without a window.
 #include "game.h"
 
+#include "support/boards.h"
 #include "support/scripted_rand.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Line = std::array<std::int32_t, boardSize>;  // from position 1 (the target edge) to 4
-using Cells = std::array<Line, boardSize>;        // [row][column]
-
 const Direction allDirections[] = {Up, Down, Right, Left};
-
-const char* name(Direction direction)
-{
-    switch (direction) {
-    case Up: return "Up";
-    case Down: return "Down";
-    case Right: return "Right";
-    case Left: return "Left";
-    }
-    return "?";
-}
 
 // The cell at position p (0-based from the target edge) of line `line`, as the
 // player sees it: Left and Right slide rows, Up and Down slide columns.
@@ -40,31 +25,6 @@ std::int32_t& at(Game& game, Direction direction, int line, int p)
     case Down: return game.grid[boardSize - 1 - p][line];
     }
     return game.grid[0][0];
-}
-
-Game gameWith(const Cells& cells)
-{
-    Game game(nullptr, nullptr);
-    std::memcpy(game.grid, cells.data(), sizeof game.grid);
-    return game;
-}
-
-Cells cellsOf(const Game& game)
-{
-    Cells cells;
-    std::memcpy(cells.data(), game.grid, sizeof game.grid);
-    return cells;
-}
-
-std::string show(const Cells& cells)
-{
-    std::string text;
-    for (const Line& row : cells) {
-        for (std::int32_t cell : row)
-            text += std::to_string(cell) + ' ';
-        text += '/';
-    }
-    return text;
 }
 
 bool spawns(Direction direction)
@@ -104,14 +64,6 @@ const LineCase lineCases[] = {
     {{1024, 1024, 0, 0}, {2048, 0, 0, 0}, 1},
     {{512, 512, 1024, 0}, {2048, 0, 0, 0}, 2},
 };
-
-std::string show(const Line& line)
-{
-    std::string text;
-    for (std::int32_t cell : line)
-        text += std::to_string(cell) + ' ';
-    return text;
-}
 
 TEST(Slide, EveryLineOfTheTableInEveryDirectionAndEveryLine)
 {
