@@ -38,48 +38,44 @@ struct SpawnCase {
     long drawsUsed;
 };
 
-class SpawnPass : public testing::TestWithParam<SpawnCase> {};
-
-TEST_P(SpawnPass, DrawsForEveryCellInRowMajorOrder)
+TEST(SpawnPass, DrawsForEveryCellInRowMajorOrder)
 {
-    const SpawnCase& c = GetParam();
-    SCOPED_TRACE(c.name);
-    Game game = gameWith(c.before);
-    std::vector<int> draws = c.draws;
-    draws.push_back(-999);  // a sentinel: the pass must not reach it
-    scriptDraws(draws);
-
-    EXPECT_EQ(game.spawnTiles(), c.placed);
-    EXPECT_EQ(drawCount(), c.drawsUsed);
-    EXPECT_EQ(show(game), show(c.after));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Board, SpawnPass,
-    testing::Values(
-        SpawnCase{"full board: nothing placed, still 16 draws", fullBoard, std::vector<int>(16, 0), fullBoard, 0, 16},
-        SpawnCase{"empty board, no draw divisible by 9", emptyBoard, ones(16), emptyBoard, 0, 16},
+    const SpawnCase cases[] = {
+        {"full board: nothing placed, still 16 draws", fullBoard, std::vector<int>(16, 0), fullBoard, 0, 16},
+        {"empty board, no draw divisible by 9", emptyBoard, ones(16), emptyBoard, 0, 16},
         // 9 % 9 == 0 places a tile; the value draw 8 % 8 == 0 makes it a 4, 3 a 2.
-        SpawnCase{"every draw divisible by 9 fills every cell",
-                  emptyBoard,
-                  concat({{9, 8, 18, 3, 0, 1, 27, 16},
-                          {9, 3, 9, 3, 9, 3, 9, 8},
-                          {9, 3, 9, 3, 9, 3, 9, 3},
-                          {9, 3, 9, 3, 9, 3, 9, 0}}),
-                  {{{4, 2, 2, 4}, {2, 2, 2, 4}, {2, 2, 2, 2}, {2, 2, 2, 4}}},
-                  16, 32},
-        SpawnCase{"first draw for the top-left cell, sixteenth for the bottom-right",
-                  emptyBoard,
-                  concat({{18, 5}, ones(14), {27, 16}}),
-                  {{{2, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 4}}},
-                  2, 18},
+        {"every draw divisible by 9 fills every cell",
+         emptyBoard,
+         concat({{9, 8, 18, 3, 0, 1, 27, 16},
+                 {9, 3, 9, 3, 9, 3, 9, 8},
+                 {9, 3, 9, 3, 9, 3, 9, 3},
+                 {9, 3, 9, 3, 9, 3, 9, 0}}),
+         {{{4, 2, 2, 4}, {2, 2, 2, 4}, {2, 2, 2, 2}, {2, 2, 2, 4}}},
+         16, 32},
+        {"first draw for the top-left cell, sixteenth for the bottom-right",
+         emptyBoard,
+         concat({{18, 5}, ones(14), {27, 16}}),
+         {{{2, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 4}}},
+         2, 18},
         // The draw for an occupied cell is followed at once by the next cell's.
-        SpawnCase{"occupied cells take one draw and keep their tile",
-                  {{{0, 8, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}}},
-                  concat({{0, 8, 0, 9, 3}, ones(13)}),
-                  {{{4, 8, 2, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}}},
-                  2, 18}),
-    [](const testing::TestParamInfo<SpawnCase>& info) { return "case" + std::to_string(info.index); });
+        {"occupied cells take one draw and keep their tile",
+         {{{0, 8, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}}},
+         concat({{0, 8, 0, 9, 3}, ones(13)}),
+         {{{4, 8, 2, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}}},
+         2, 18},
+    };
+    for (const SpawnCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Game game = gameWith(c.before);
+        std::vector<int> draws = c.draws;
+        draws.push_back(-999);  // a sentinel: the pass must not reach it
+        scriptDraws(draws);
+
+        EXPECT_EQ(game.spawnTiles(), c.placed);
+        EXPECT_EQ(drawCount(), c.drawsUsed);
+        EXPECT_EQ(show(game), show(c.after));
+    }
+}
 
 TEST(InitialFill, RepeatsEmptyPassesUntilOnePlacesATile)
 {
