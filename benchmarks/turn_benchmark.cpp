@@ -4,14 +4,13 @@
 // Both benchmarks run from the same seed over the same 1,000 turns' worth of
 // draws, so the floor makes exactly as many rand() calls as the turns did.
 #include "game.h"
+#include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
-#include <string>
 
 namespace {
 
@@ -85,21 +84,6 @@ void drawsAlone(benchmark::State& state)
 BENCHMARK(turns)->Name("turn (playMove Left with its spawn pass), 1000 turns");
 BENCHMARK(drawsAlone)->Name("floor: the same rand() draws alone, 1000 turns' worth");
 
-// Prints the usual table, then the ratio of the two.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                nanoseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-    }
-
-    std::map<std::string, double> nanoseconds;
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -107,13 +91,8 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    double turn = 0, floor = 0;
-    for (const auto& [name, ns] : reporter.nanoseconds) {
-        if (name.rfind("turn", 0) == 0)
-            turn = ns;
-        else if (name.rfind("floor", 0) == 0)
-            floor = ns;
-    }
+    const double turn = reporter.nanosecondsOf("turn");
+    const double floor = reporter.nanosecondsOf("floor");
     if (turn > 0 && floor > 0) {
         std::printf("\none turn: %.1f ns; its draws alone: %.1f ns; ratio %.2f (goal: at most 1.5)\n",
                     turn / turnsPerIteration, floor / turnsPerIteration, turn / floor);

@@ -12,12 +12,23 @@ fi
 # Timestamps and metadata would make every run produce different bytes.
 stable=(-strip -define 'png:exclude-chunks=date,time' +set date:create +set date:modify)
 
-# The game blits back/box/alphabox without a colour key or alpha, so they
-# must be plain 8-bit RGB.
+# The game blits back/box/alphabox as loaded, without a colour key or alpha,
+# so they carry neither.  Their few flat colours fit a palette: a palette PNG
+# loads as 8 bits a pixel, which SDL blits to the 32-bit window through a
+# table, several times faster than 24-bit RGB, with exactly the same pixels.
+# A picture of more than 256 colours would lose some in a palette: it stays
+# RGB, and says so.
 opaque() {
     local name=$1
     shift
     convert "$@" -alpha off -depth 8 "${stable[@]}" "PNG24:$data/$name"
+    local colours
+    colours=$(identify -format '%k' "$data/$name")
+    if [ "$colours" -le 256 ]; then
+        convert "$data/$name" "${stable[@]}" "PNG8:$data/$name"
+    else
+        echo "make-pictures.sh: $name has $colours colours, kept as 24-bit RGB (slower to draw)" >&2
+    fi
 }
 
 translucent() {
