@@ -54,8 +54,7 @@ plays() {
         sleep 0.25
     done
     press "$1" Left
-    sleep 0.4
-    shot "$tmp/$2-after.png"
+    shot_until "$tmp/$2-after.png" differs_from "$tmp/$2-before.png"
     if tile_at "$tmp/$2-before.png" 0 1 && tile_at "$tmp/$2-after.png" 0 0 && ! tile_at "$tmp/$2-after.png" 0 1; then
         pass "$2: the game plays"
     else

@@ -226,6 +226,28 @@ check_near() {
     pass "$1"
 }
 
+# shot_until FILE TEST...: takes screenshots into FILE until TEST (a command,
+# run with FILE appended) succeeds, at most 5 s: a busy machine may draw late.
+shot_until() {
+    local file=$1 i
+    shift
+    for i in $(seq 20); do
+        shot "$file"
+        "$@" "$file" && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
+# board_is EXPECTED FILE: true if the screenshot shows the board EXPECTED.
+board_is() { [ "$(board "$2")" = "$1" ]; }
+
+# covered FILE: true if something lies over part of the board (an end picture).
+covered() { case $(board "$1") in *'?'*) return 0 ;; *) return 1 ;; esac; }
+
+# differs_from A B: true if the screenshots differ in the window.
+differs_from() { ! same_picture "$1" "$2"; }
+
 # same_picture A B: true if the two screenshots are identical in the window.
 same_picture() {
     [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]

@@ -46,8 +46,7 @@ for step in "Left T..............." "Right ...T............" "Down .............
     "Left T..............."; do
     key=${step% *}
     press "$id" "$key"
-    sleep 0.4
-    shot "$tmp/$key.png"
+    shot_until "$tmp/$key.png" board_is "${step#* }"
     check "after $key" "${step#* }" "$(board "$tmp/$key.png")"
 done
 repeat_until_gone close_window "$id"
@@ -61,8 +60,7 @@ id=$(wait_window) || fail "no window"
 wait_board "$id" "$tmp/full.png" || fail "the board never appeared"
 check "a full first board" "TTTTTTTTTTTTTTTT" "$(board "$tmp/full.png")"
 press "$id" Left
-sleep 0.6
-shot "$tmp/lost.png"
+shot_until "$tmp/lost.png" covered
 # The picture is drawn as it is over the last board: where it is opaque it shows
 # its own pixels, where it is translucent the board shows through.
 check_near "the loss picture is up" "$(rgb "$DATA_DIR/loose.png" 320 240)" "$(rgb "$tmp/lost.png" 320 240)"
@@ -104,8 +102,7 @@ id=$(wait_window) || fail "no window"
 wait_board "$id" "$tmp/won-start.png" || fail "the board never appeared"
 # shellcheck disable=SC2046
 press "$id" $(cat "$tmp/win-keys")
-sleep 0.8
-shot "$tmp/won.png"
+shot_until "$tmp/won.png" covered
 [ -n "${KEEP_SHOTS:-}" ] && cp "$tmp"/*.png "$KEEP_SHOTS"/
 check_near "the win picture is up" "$(rgb "$DATA_DIR/win.png" 320 240)" "$(rgb "$tmp/won.png" 320 240)"
 click "$id" 3
