@@ -11,17 +11,11 @@
 # fixed_rand (preloaded, every draw 0) makes the first board sixteen 4s, so that
 # one Left press loses the game (end screen) and a click reaches the final wait.
 set -u
-root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd) || exit 1
+. "$(dirname "$0")/common.sh" "${1:-}"
 seconds=${2:-5}
-export SLIDIX="$build/slidix" XCLOSE="$build/tests/xclose" DATA_DIR="${SLIDIX_DATA_DIR:-$root/data}"
 fixed_rand="$build/tests/libfixed_rand.so"
 minimal="$build/benchmarks/minimal_sdl"
-for file in "$SLIDIX" "$XCLOSE" "$fixed_rand" "$minimal"; do
-    [ -e "$file" ] || { echo "no $file: build first (cmake --build $build)"; exit 1; }
-done
-# shellcheck source=../../tests/window/lib.sh
-. "$root/tests/window/lib.sh"
+need "$SLIDIX" "$XCLOSE" "$fixed_rand" "$minimal"
 
 hz=$(getconf CLK_TCK)
 # wakeups PID: voluntary context switches of all its threads so far.

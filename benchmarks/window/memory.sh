@@ -8,16 +8,10 @@
 # count_frames (preloaded) counts the frames that the game draws: one for each
 # event it takes, so the events are counted where they arrive, not where sent.
 set -u
-root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd) || exit 1
+. "$(dirname "$0")/common.sh" "${1:-}"
 events=${2:-100000}
-export SLIDIX="$build/slidix" XCLOSE="$build/tests/xclose" DATA_DIR="${SLIDIX_DATA_DIR:-$root/data}"
 count_lib="$build/benchmarks/libcount_frames.so"
-for file in "$SLIDIX" "$XCLOSE" "$count_lib"; do
-    [ -e "$file" ] || { echo "no $file: build first (cmake --build $build)"; exit 1; }
-done
-# shellcheck source=../../tests/window/lib.sh
-. "$root/tests/window/lib.sh"
+need "$SLIDIX" "$XCLOSE" "$count_lib"
 
 memory() {  # memory FIELD: a size from the game's /proc status, in kB
     awk -v field="$1:" '$1 == field {print $2}' "/proc/$game_pid/status"

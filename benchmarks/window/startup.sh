@@ -12,18 +12,12 @@
 # SDL_WaitEvent call writes the time since the launcher's execve and ends the
 # process there, so the figure is the start-up alone.
 set -u
-root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd) || exit 1
+. "$(dirname "$0")/common.sh" "${1:-}"
 runs=${2:-15}
-export SLIDIX="$build/slidix" XCLOSE="$build/tests/xclose" DATA_DIR="${SLIDIX_DATA_DIR:-$root/data}"
 mark_lib="$build/benchmarks/libstartup_mark.so"
 launch="$build/benchmarks/launch"
 minimal="$build/benchmarks/minimal_sdl"
-for file in "$SLIDIX" "$mark_lib" "$launch" "$minimal"; do
-    [ -e "$file" ] || { echo "no $file: build first (cmake --build $build)"; exit 1; }
-done
-# shellcheck source=../../tests/window/lib.sh
-. "$root/tests/window/lib.sh"
+need "$SLIDIX" "$mark_lib" "$launch" "$minimal"
 
 start_x
 dir=$(new_workdir startup)

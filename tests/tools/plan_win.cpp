@@ -3,6 +3,8 @@
 // Usage: plan_win DRAWS_FILE KEYS_FILE
 #include "game.h"
 
+#include "support/boards.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -17,7 +19,7 @@
 namespace {
 
 constexpr int cellCount = boardSize * boardSize;
-using Cells = std::array<std::int32_t, cellCount>;     // row-major, the order of a spawn pass
+using FlatCells = std::array<std::int32_t, cellCount>;     // row-major, the order of a spawn pass
 using Spawn = std::array<std::int8_t, cellCount>;      // per cell: 0, or the tile a pass places
 
 // Found by trying a range of values: the plan stops getting shorter beyond
@@ -30,7 +32,7 @@ constexpr double pairWeight = 4.0;
 constexpr int maxTurns = 400;  // far above any plan found; only bounds a failing search
 
 struct Node {
-    Cells cells;        // the board at the end of the turn
+    FlatCells cells;        // the board at the end of the turn
     Spawn spawned;      // what this turn's spawn pass placed (the first fill for the root)
     int parent;         // index in the previous level; -1 for the first board
     Direction key;      // the key of this turn
@@ -38,20 +40,9 @@ struct Node {
     double value;
 };
 
-const char* keyName(Direction direction)
-{
-    switch (direction) {
-    case Up: return "Up";
-    case Down: return "Down";
-    case Right: return "Right";
-    case Left: return "Left";
-    }
-    return "?";
-}
-
 // Every slide goes through the game's own rule, so the plan cannot drift from
 // what the game will do with the same keys.
-int slideCells(Cells& cells, Direction direction)
+int slideCells(FlatCells& cells, Direction direction)
 {
     Game game(nullptr, nullptr);
     std::memcpy(game.grid, cells.data(), sizeof game.grid);
@@ -60,7 +51,7 @@ int slideCells(Cells& cells, Direction direction)
     return moved;
 }
 
-std::uint64_t pack(const Cells& cells)
+std::uint64_t pack(const FlatCells& cells)
 {
     // Tiles stay below 2^16 in any plan, so an exponent fits in four bits.
     std::uint64_t packed = 0;
@@ -75,12 +66,12 @@ std::uint64_t pack(const Cells& cells)
     return packed;
 }
 
-bool isWon(const Cells& cells)
+bool isWon(const FlatCells& cells)
 {
     return std::any_of(cells.begin(), cells.end(), [](std::int32_t v) { return v > 1024; });
 }
 
-int emptyCells(const Cells& cells)
+int emptyCells(const FlatCells& cells)
 {
     return static_cast<int>(std::count(cells.begin(), cells.end(), 0));
 }
@@ -98,7 +89,7 @@ std::array<int, cellCount> snakeOrder()
     return order;
 }
 
-double evaluate(const Cells& cells)
+double evaluate(const FlatCells& cells)
 {
     static const std::array<int, cellCount> order = snakeOrder();
     // The snake term keeps the big tiles gathered where they can meet; the sum
@@ -314,20 +305,20 @@ bool replay(const Plan& plan, std::string& finalBoard)
         // A slide draws nothing, so a copy can tell whether this key moves a tile.
         Game probe = game;
         if (probe.slide(key) == 0) {
-            std::fprintf(stderr, "plan_win: turn %zu (%s) moves no tile\n", turn + 1, keyName(key));
+            std::fprintf(stderr, "plan_win: turn %zu (%s) moves no tile\n", turn + 1, name(key));
             return false;
         }
         const TurnStatus status = game.playMove(key);
         if (overrun) {
             std::fprintf(stderr, "plan_win: turn %zu (%s) ran past the %zu draws\n", turn + 1,
-                         keyName(key), served.size());
+                         name(key), served.size());
             return false;
         }
         const bool last = turn + 1 == plan.keys.size();
         const TurnStatus expected = last ? Won : Playing;
         if (status != expected) {
             std::fprintf(stderr, "plan_win: turn %zu (%s) ended %d instead of %d, board%s\n",
-                         turn + 1, keyName(key), static_cast<int>(status),
+                         turn + 1, name(key), static_cast<int>(status),
                          static_cast<int>(expected), showBoard(game).c_str());
             return false;
         }
@@ -364,7 +355,7 @@ int main(int argc, char** argv)
     draws.close();
     std::ofstream keys(argv[2]);
     for (std::size_t i = 0; i < plan.keys.size(); ++i)
-        keys << keyName(plan.keys[i]) << (i + 1 == plan.keys.size() ? '\n' : ' ');
+        keys << name(plan.keys[i]) << (i + 1 == plan.keys.size() ? '\n' : ' ');
     keys.close();
     if (draws.fail() || keys.fail()) {
         std::fprintf(stderr, "plan_win: cannot write %s or %s\n", argv[1], argv[2]);
